@@ -81,10 +81,11 @@ class TestHttpServerWorker : public QObject {
 public:
     explicit TestHttpServerWorker(TestHttpServer *owner) : m_owner(owner) {}
 
-    quint16 listen()
+    quint16 listen(quint16 port)
     {
         m_server = new QTcpServer(this);
-        m_server->listen(QHostAddress::LocalHost, 0);
+        if (!m_server->listen(QHostAddress::LocalHost, port))
+            return 0;
         connect(m_server, &QTcpServer::newConnection, this, [this] {
             while (QTcpSocket *socket = m_server->nextPendingConnection())
                 serve(socket);
@@ -193,7 +194,7 @@ private:
     QTcpServer *m_server = nullptr;
 };
 
-TestHttpServer::TestHttpServer()
+TestHttpServer::TestHttpServer(quint16 port)
 {
     m_thread = new QThread;
     m_thread->setObjectName("TestHttpServer");
@@ -201,8 +202,8 @@ TestHttpServer::TestHttpServer()
     m_worker->moveToThread(m_thread);
     m_thread->start();
     QSemaphore ready;
-    QMetaObject::invokeMethod(m_worker, [this, &ready] {
-        m_port = m_worker->listen();
+    QMetaObject::invokeMethod(m_worker, [this, port, &ready] {
+        m_port = m_worker->listen(port);
         ready.release();
     });
     ready.acquire();

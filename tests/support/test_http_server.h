@@ -41,7 +41,8 @@ public:
 
     using Handler = std::function<Response(const Request &)>;
 
-    TestHttpServer();
+    // port 0 picks a free port; a fixed port serves a client built against that port.
+    explicit TestHttpServer(quint16 port = 0);
     ~TestHttpServer();
     TestHttpServer(const TestHttpServer &) = delete;
     TestHttpServer &operator=(const TestHttpServer &) = delete;
