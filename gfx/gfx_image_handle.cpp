@@ -1,0 +1,5 @@
+#include "gfx/gfx_image_handle.h"
+
+#include "gfx/gfx_native.h"
+
+void GfxDisposeImageHandle(void* image) { GfxRelease(image); }

@@ -1,0 +1,3 @@
+#include "gfx/gfx_status.h"
+
+std::int32_t LastGfxStatus = GfxOk;
