@@ -1,1 +1,10 @@
-int main() { return 0; }
+#include "app/program.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    PrepareGraphics();
+    QApplication application(argc, argv);
+    return RunProgram();
+}
