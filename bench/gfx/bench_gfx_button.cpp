@@ -14,7 +14,9 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
 #include <cstdio>
+#include <vector>
 
 namespace {
 constexpr int kRounds = 10000;
@@ -81,16 +83,29 @@ int main(int argc, char** argv) {
   QFont plainFont;
   font.GetLogFont(&plainFont);
 
+  // The two sides run in alternating batches, so a burst of load from elsewhere on the
+  // machine falls on both alike; the median batch ratio is the figure to trust.
+  constexpr int kBatches = 20;
+  constexpr int kBatchRounds = kRounds / kBatches;
+  double plain = 0, layer = 0;
+  std::vector<double> ratios;
   QElapsedTimer timer;
-  timer.start();
-  for (int i = 0; i < kRounds; ++i) PlainButton(image, plainFont);
-  const double plain = timer.nsecsElapsed() / 1e6;
-  timer.restart();
-  for (int i = 0; i < kRounds; ++i) LayerButton(image, font, format);
-  const double layer = timer.nsecsElapsed() / 1e6;
-  std::printf("glossy button 120x28, %d rounds\n", kRounds);
+  for (int b = 0; b < kBatches; ++b) {
+    timer.start();
+    for (int i = 0; i < kBatchRounds; ++i) PlainButton(image, plainFont);
+    const double plainBatch = timer.nsecsElapsed() / 1e6;
+    timer.restart();
+    for (int i = 0; i < kBatchRounds; ++i) LayerButton(image, font, format);
+    const double layerBatch = timer.nsecsElapsed() / 1e6;
+    plain += plainBatch;
+    layer += layerBatch;
+    ratios.push_back(layerBatch / plainBatch);
+  }
+  std::sort(ratios.begin(), ratios.end());
+  const double median = (ratios[kBatches / 2 - 1] + ratios[kBatches / 2]) / 2;
+  std::printf("glossy button 120x28, %d rounds a side in %d alternating batches\n", kRounds, kBatches);
   std::printf("plain QPainter: %.1f ms (%.1f us each)\n", plain, plain * 1000 / kRounds);
   std::printf("graphics layer: %.1f ms (%.1f us each)\n", layer, layer * 1000 / kRounds);
-  std::printf("ratio layer/plain: %.2f (goal <= 1.10)\n", layer / plain);
+  std::printf("ratio layer/plain: %.2f overall, %.2f median batch (goal <= 1.10)\n", layer / plain, median);
   return 0;
 }
