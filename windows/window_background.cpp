@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QColor>
+#include <QFont>
+#include <QLabel>
 #include <QPalette>
 #include <QWidget>
 
@@ -14,4 +16,13 @@ void FillWithColorKey(QWidget &window)
     palette.setColor(QPalette::Window, QColor::fromRgb(ColorKeyRgb));
     window.setPalette(palette);
     window.setAutoFillBackground(true);
+    // Text smoothed against the key colour keeps magenta fringes once the key pixels are cut
+    // away; labels drawn straight onto the window get crisp glyphs instead.
+    for (QLabel *label : window.findChildren<QLabel *>()) {
+        if (label->autoFillBackground())
+            continue;
+        QFont font = label->font();
+        font.setStyleStrategy(QFont::NoAntialias);
+        label->setFont(font);
+    }
 }
