@@ -10,18 +10,12 @@
 #include "gfx/gfx_string_format.h"
 
 #include <QBuffer>
+#include "tests/gfx/gfx_test_canvas.h"
+
 #include <QImage>
 #include <QTemporaryDir>
 #include <QtTest>
 
-namespace {
-QImage Canvas(int w, int h) {
-  QImage image(w, h, QImage::Format_ARGB32);
-  image.fill(Qt::white);
-  return image;
-}
-bool Dark(const QImage& image, int x, int y) { return qGray(image.pixel(x, y)) < 128; }
-}  // namespace
 
 class GfxLayerTest : public QObject {
   Q_OBJECT

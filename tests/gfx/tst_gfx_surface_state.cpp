@@ -6,17 +6,13 @@
 #include "gfx/gfx_solid_brush.h"
 #include "gfx/gfx_status.h"
 
+#include "tests/gfx/gfx_test_canvas.h"
+
 #include <QImage>
 #include <QSet>
 #include <QtTest>
 
 namespace {
-QImage Canvas(int w, int h) {
-  QImage image(w, h, QImage::Format_ARGB32);
-  image.fill(Qt::white);
-  return image;
-}
-bool Dark(const QImage& image, int x, int y) { return qGray(image.pixel(x, y)) < 128; }
 bool Partial(const QImage& image, int x, int y) {
   const int gray = qGray(image.pixel(x, y));
   return gray > 10 && gray < 245;

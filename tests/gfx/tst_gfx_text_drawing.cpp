@@ -5,15 +5,12 @@
 #include "gfx/gfx_solid_brush.h"
 #include "gfx/gfx_string_format.h"
 
+#include "tests/gfx/gfx_test_canvas.h"
+
 #include <QImage>
 #include <QtTest>
 
 namespace {
-QImage Canvas(int w, int h) {
-  QImage image(w, h, QImage::Format_ARGB32);
-  image.fill(Qt::white);
-  return image;
-}
 // The box around the pixels that are not white; empty when there are none.
 QRect InkBox(const QImage& image) {
   QRect box;
