@@ -3,8 +3,7 @@
 #include "player/mpv_video_item.h"
 
 #include <QOpenGLContext>
-#include <QOpenGLFramebufferObject>
-#include <QOpenGLFunctions>
+#include <QQuickWindow>
 #include <mpv/render_gl.h>
 
 namespace {
@@ -17,51 +16,46 @@ void *GetProcAddress(void *, const char *name)
 
 }  // namespace
 
-MpvVideoRenderer::MpvVideoRenderer() = default;
+MpvVideoRenderer::MpvVideoRenderer(MpvVideoItem *item) : m_item(item) {}
 
 MpvVideoRenderer::~MpvVideoRenderer()
 {
     freeRenderContext();
 }
 
-QOpenGLFramebufferObject *MpvVideoRenderer::createFramebufferObject(const QSize &size)
+void MpvVideoRenderer::synchronize(const MpvCorePtr &core, const QSize &target, bool shown)
 {
-    QOpenGLFramebufferObjectFormat format;
-    format.setAttachment(QOpenGLFramebufferObject::NoAttachment);
-    return new QOpenGLFramebufferObject(size, format);
-}
-
-void MpvVideoRenderer::synchronize(QQuickFramebufferObject *item)
-{
-    auto *video = static_cast<MpvVideoItem *>(item);
-    NetStream *stream = video->stream();
-    if (stream != m_stream) {
+    if (core != m_core) {
         freeRenderContext();
-        m_stream = stream;
-        m_core = stream ? stream->core() : MpvCorePtr();
+        m_core = core;
     }
+    m_target = target;
+    m_shown = shown;
 }
 
-void MpvVideoRenderer::render()
+void MpvVideoRenderer::render(QQuickWindow *window)
 {
-    if (!m_context && m_core)
-        createRenderContext();
-    QOpenGLFramebufferObject *fbo = framebufferObject();
-    if (!m_context) {
-        QOpenGLFunctions *gl = QOpenGLContext::currentContext()->functions();
-        gl->glClearColor(0, 0, 0, 1);
-        gl->glClear(GL_COLOR_BUFFER_BIT);
+    if (!m_shown || !m_core || m_target.isEmpty())
         return;
+    QOpenGLContext *gl = QOpenGLContext::currentContext();
+    if (!gl)
+        return;
+    window->beginExternalCommands();
+    if (!m_context)
+        createRenderContext();
+    if (m_context) {
+        mpv_render_context_update(m_context);
+        mpv_opengl_fbo target{static_cast<int>(gl->defaultFramebufferObject()), m_target.width(),
+                              m_target.height(), 0};
+        int flipY = 1;  // a window's own frame has its origin at the bottom
+        mpv_render_param params[] = {
+            {MPV_RENDER_PARAM_OPENGL_FBO, &target},
+            {MPV_RENDER_PARAM_FLIP_Y, &flipY},
+            {MPV_RENDER_PARAM_INVALID, nullptr},
+        };
+        mpv_render_context_render(m_context, params);
     }
-    mpv_render_context_update(m_context);
-    mpv_opengl_fbo target{static_cast<int>(fbo->handle()), fbo->width(), fbo->height(), 0};
-    int flipY = 0;
-    mpv_render_param params[] = {
-        {MPV_RENDER_PARAM_OPENGL_FBO, &target},
-        {MPV_RENDER_PARAM_FLIP_Y, &flipY},
-        {MPV_RENDER_PARAM_INVALID, nullptr},
-    };
-    mpv_render_context_render(m_context, params);
+    window->endExternalCommands();
 }
 
 void MpvVideoRenderer::createRenderContext()
@@ -95,7 +89,6 @@ void MpvVideoRenderer::freeRenderContext()
 
 void MpvVideoRenderer::OnMpvUpdate(void *context)
 {
-    // Any thread: hand the request to the render thread; m_relay's death drops it.
-    auto *self = static_cast<MpvVideoRenderer *>(context);
-    QMetaObject::invokeMethod(&self->m_relay, [self] { self->update(); }, Qt::QueuedConnection);
+    // Any thread, never after the callback is cleared.
+    MpvVideoItem::RequestFrame(static_cast<MpvVideoRenderer *>(context)->m_item);
 }

@@ -7,6 +7,7 @@
 #include <clocale>
 #include <cmath>
 #include <mpv/client.h>
+#include <utility>
 
 namespace {
 
@@ -68,6 +69,10 @@ mpv_handle *CreateMpv()
     SetOption(mpv, "input-default-bindings", "no");
     SetOption(mpv, "input-vo-keyboard", "no");
     SetOption(mpv, "load-scripts", "no");
+    // mpv's built-in scripts (each a Lua thread of its own) serve its own window only.
+    SetOption(mpv, "load-stats-overlay", "no");
+    SetOption(mpv, "load-osd-console", "no");
+    SetOption(mpv, "load-auto-profiles", "no");
     SetOption(mpv, "ytdl", "no");
     SetOption(mpv, "osc", "no");
     SetOption(mpv, "osd-level", "0");
@@ -450,6 +455,25 @@ void NetStream::setSmoothing(bool smoothing)
     mpv_set_property_string(m_mpv, "scale", filter);
     mpv_set_property_string(m_mpv, "cscale", filter);
     mpv_set_property_string(m_mpv, "dscale", filter);
+}
+
+void NetStream::setVideoMargins(const QMarginsF &shares)
+{
+    if (!m_mpv)
+        return;
+    const std::pair<const char *, double> sides[] = {
+        {"video-margin-ratio-left", shares.left()}, {"video-margin-ratio-top", shares.top()},
+        {"video-margin-ratio-right", shares.right()}, {"video-margin-ratio-bottom", shares.bottom()}};
+    for (auto [name, share] : sides) {
+        double value = qBound(0.0, share, 1.0);
+        mpv_set_property(m_mpv, name, MPV_FORMAT_DOUBLE, &value);
+    }
+}
+
+void NetStream::setVideoBackground(const QColor &color)
+{
+    if (m_mpv && color.isValid())
+        mpv_set_property_string(m_mpv, "background", color.name(QColor::HexRgb).toLatin1().constData());
 }
 
 // The level is a percentage of the signal's amplitude; mpv's volume scale is cubic.

@@ -6,6 +6,8 @@
 
 #include "player/mpv_core.h"
 
+#include <QColor>
+#include <QMarginsF>
 #include <QObject>
 #include <QPointer>
 #include <QQmlParserStatus>
@@ -48,6 +50,10 @@ public:
     MpvCorePtr core() const { return m_core; }
     void setVideoAttached(bool attached);
     void setSmoothing(bool smoothing);
+    // Where the picture goes in the frame mpv draws: margins as shares of its width and
+    // height, filled with the background colour (as are the bars beside the picture).
+    void setVideoMargins(const QMarginsF &shares);
+    void setVideoBackground(const QColor &color);
 
     void classBegin() override {}
     void componentComplete() override;

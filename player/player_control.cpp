@@ -6,6 +6,7 @@
 #include "player/movie_engine.h"
 #include "player/movie_host.h"
 #include "player/movie_picture.h"
+#include "player/movie_view.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,7 +17,6 @@
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QQuickItem>
-#include <QQuickWidget>
 #include <QUrlQuery>
 
 namespace {
@@ -87,7 +87,7 @@ bool PlayerControl::hasMovie() const
 
 QQuickItem *PlayerControl::rootItem() const
 {
-    return m_view ? m_view->rootObject() : nullptr;
+    return m_view ? m_view->rootItem() : nullptr;
 }
 
 void PlayerControl::setMovie(const QString &address)
@@ -213,11 +213,8 @@ void PlayerControl::finishDocument(quint64 generation)
         return;
     }
     QQmlEngine::setObjectOwnership(item, QQmlEngine::CppOwnership);
-    m_view = new QQuickWidget(engine, this);
-    m_view->setResizeMode(QQuickWidget::SizeRootObjectToView);
-    m_view->setClearColor(stageColor());
-    m_view->setGeometry(rect());  // before the content, so the view keeps our size
-    m_view->setContent(m_documentUrl, m_component, item);
+    m_view = new MovieView(item, stageColor(), this);
+    m_view->setGeometry(rect());
     m_view->show();
 }
 

@@ -9,12 +9,12 @@
 
 class MovieHost;
 class MoviePicture;
+class MovieView;
 class QNetworkAccessManager;
 class QNetworkReply;
 class QQmlComponent;
 class QQmlContext;
 class QQuickItem;
-class QQuickWidget;
 
 // Registers the control class under the player control's class identifier; safe to call again.
 void RegisterPlayerControlClass();
@@ -127,7 +127,7 @@ private:
     QNetworkAccessManager *m_network = nullptr;
     QPointer<QNetworkReply> m_reply;
     MoviePicture *m_picture = nullptr;
-    QQuickWidget *m_view = nullptr;
+    MovieView *m_view = nullptr;
     QQmlComponent *m_component = nullptr;
     QQmlContext *m_context = nullptr;
     QUrl m_documentUrl;

@@ -2,11 +2,11 @@
 // numeric settings (Quality2, Scale, SAlign, BGColor) kept in step with them.
 
 #include "player/movie_picture.h"
+#include "player/movie_view.h"
 #include "player/player_control.h"
 
 #include <QColor>
 #include <QQuickItem>
-#include <QQuickWidget>
 #include <array>
 #include <utility>
 
@@ -131,7 +131,7 @@ void PlayerControl::setBackgroundColor(int rgb)
 {
     m_backgroundColor = rgb < 0 ? -1 : (rgb & 0xFFFFFF);
     if (m_view)
-        m_view->setClearColor(stageColor());
+        m_view->setColor(stageColor());
     update();
 }
 

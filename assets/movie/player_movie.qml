@@ -24,11 +24,6 @@ Item {
     // that lacks both addresses is not asked again and again.
     property bool startOffsetAsked: false
 
-    Rectangle {
-        anchors.fill: parent
-        color: "black"
-    }
-
     NetStream {
         id: ns
         onMetaData: info => movie.handleMetaData(info)
@@ -39,6 +34,8 @@ Item {
         onBytesChanged: movie.sampleLoad()
     }
 
+    // The picture is drawn under the scene, with the stage colour around it; nothing
+    // below it paints.
     MovieVideo {
         id: myVideo
         objectName: "MyVideo"

@@ -5,12 +5,13 @@
 #include <QTest>
 #include <algorithm>
 
-BenchPlayerWindow::BenchPlayerWindow()
+BenchPlayerWindow::BenchPlayerWindow(const QSize &size)
 {
-    m_window.resize(640, 480);
+    m_window.resize(size);
     m_window.show();
     (void)QTest::qWaitForWindowExposed(&m_window);
-    m_host.Init(&m_window, 140, 120, m_window.width() - 265, m_window.height() - 240, {});
+    const QSize area = VideoAreaOf(size);
+    m_host.Init(&m_window, 140, 120, area.width(), area.height(), {});
     QTest::qWait(200);
 }
 

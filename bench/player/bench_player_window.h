@@ -3,11 +3,14 @@
 
 #include "player/flash_host.h"
 
+#include <QSize>
 #include <QWidget>
 
 class BenchPlayerWindow {
 public:
-    BenchPlayerWindow();
+    explicit BenchPlayerWindow(const QSize &size = QSize(640, 480));
+    // The video area of a window of this size: at 140, 120, 265 x 240 smaller.
+    static QSize VideoAreaOf(const QSize &window) { return window - QSize(265, 240); }
     FlashHost &host() { return m_host; }
 
     // Spins the event loop until State() gives state; the milliseconds it took, or -1.

@@ -52,7 +52,8 @@ double StartMilliseconds(const QString &address)
     return result;
 }
 
-double PlayCpuSeconds(const QString &address, double seconds, const QStringList &options)
+double PlayCpuSeconds(const QString &address, double seconds, const QStringList &options,
+                      double warmUp)
 {
     QProcess mpv;
     mpv.setProcessChannelMode(QProcess::ForwardedErrorChannel);
@@ -62,8 +63,11 @@ double PlayCpuSeconds(const QString &address, double seconds, const QStringList 
     mpv.start(QStringLiteral("mpv"), args);
     if (!mpv.waitForStarted(5000))
         return -1;
+    QThread::msleep(qRound(warmUp * 1000));
+    const double before = ProcessCpuSeconds(mpv.processId());
     QThread::msleep(qRound(seconds * 1000));
-    const double cpu = ProcessCpuSeconds(mpv.processId());
+    const double after = ProcessCpuSeconds(mpv.processId());
+    const double cpu = before < 0 || after < 0 ? -1 : after - before;
     mpv.kill();
     mpv.waitForFinished(5000);
     return cpu;

@@ -11,8 +11,10 @@ namespace MpvCli {
 // "playback restart complete" message; -1 when it never comes.
 double StartMilliseconds(const QString &address);
 
-// Plays address for seconds with extra options; the CPU seconds the mpv process used
-// (user + system, from /proc/<pid>/stat), -1 on failure.
-double PlayCpuSeconds(const QString &address, double seconds, const QStringList &options);
+// Plays address with extra options; the CPU seconds (user + system, from /proc/<pid>/stat)
+// the mpv process used in `seconds` of playing, counted from `warmUp` seconds after its
+// start so that start-up is left out, as it is for the program. -1 on failure.
+double PlayCpuSeconds(const QString &address, double seconds, const QStringList &options,
+                      double warmUp = 2);
 
 }  // namespace MpvCli

@@ -12,11 +12,12 @@ namespace {
 
 constexpr QRgb kColorKey = 0xFFFF00FF;
 
-// Children whose pixels come from a GPU surface may render as nothing off-screen; what they
-// cover is kept rather than guessed.
+// Children whose pixels come from a GPU surface or a native window of their own may render
+// as nothing off-screen; what they cover is kept rather than guessed.
 bool DrawsOffWidget(const QObject *object)
 {
-    return object->inherits("QOpenGLWidget") || object->inherits("QQuickWidget");
+    return object->inherits("QOpenGLWidget") || object->inherits("QQuickWidget")
+        || object->inherits("QWindowContainer");
 }
 
 // The pixels of `image` not of `key`, as runs per row; equal rows that follow each other

@@ -5,8 +5,9 @@
 
 #include <QGuiApplication>
 #include <QOpenGLWidget>
-#include <QQuickWidget>
 #include <QPainter>
+#include <QQuickWidget>
+#include <QRasterWindow>
 #include <QScreen>
 #include <QtTest>
 
@@ -203,6 +204,7 @@ private slots:
         QTest::addColumn<QString>("kind");
         QTest::newRow("GL widget") << QStringLiteral("gl");
         QTest::newRow("Quick widget") << QStringLiteral("quick");
+        QTest::newRow("native window") << QStringLiteral("window");
     }
     void surfaceChildOverMagentaIsKept()
     {
@@ -212,6 +214,9 @@ private slots:
         QWidget *surface = nullptr;
         if (kind == QLatin1String("gl")) {
             surface = new QOpenGLWidget(&window);
+        } else if (kind == QLatin1String("window")) {
+            auto *native = new QRasterWindow;
+            surface = QWidget::createWindowContainer(native, &window);
         } else {
             auto *quick = new QQuickWidget(&window);
             quick->setClearColor(Qt::red);

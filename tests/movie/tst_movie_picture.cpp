@@ -93,6 +93,29 @@ private slots:
                                                        .arg(QTest::currentDataTag())));
     }
 
+    // The picture follows the video area when it is moved and resized (as full screen does).
+    void pictureFollowsTheResizedVideoArea()
+    {
+        const QString file = MediaFixtures::Flv(12);
+        QVERIFY(!file.isEmpty());
+        PlayerWindow player;
+        player.host().OpenUrl(file);
+        QVERIFY(player.waitForState(1));
+        player.host().Move(20, 30, 600, 420);
+        QCOMPARE(player.videoArea()->geometry(), QRect(20, 30, 600, 420));
+        QImage picture;
+        QTRY_VERIFY_WITH_TIMEOUT((picture = GrabVideoArea(player), NonBlackShare(picture) > 0.5
+                                  && DistinctColoursInRow(picture, 0.82) > 8),
+                                 10000);
+        QCOMPARE(picture.size(), QSize(600, 420));
+        // The pattern (4:3) fills the height and is centred: bars at both sides, picture to
+        // within a few pixels of the top and bottom.
+        QCOMPARE(picture.pixel(5, 210) & 0xF0F0F0, 0u);
+        QCOMPARE(picture.pixel(594, 210) & 0xF0F0F0, 0u);
+        QVERIFY(NonBlackShare(picture.copy(100, 2, 400, 6)) > 0.5);
+        QVERIFY(NonBlackShare(picture.copy(100, 412, 400, 6)) > 0.5);
+    }
+
     // A stream opened before the video area was ever drawn plays at once without a
     // picture and shows it as soon as the area is drawn.
     void hiddenVideoAreaGetsThePictureWhenShown()
