@@ -1,7 +1,7 @@
 #pragma once
-// Shows a QML movie's root item in a native child window of its own. The scene graph draws
-// each video frame straight to that window's surface, so the host window is not redrawn
-// and recomposed for every frame. The window takes no input: clicks, wheel turns and drops
+// Shows a QML movie's root item in a native child window of its own. Each video frame is
+// drawn straight to that window's surface, so the host window is not redrawn and
+// recomposed for every frame. The window takes no input: clicks, wheel turns and drops
 // fall through to the host's widgets, as they would on a plain widget.
 
 #include <QColor>
@@ -20,7 +20,6 @@ public:
 
     QQuickItem *rootItem() const { return m_root; }
     void setColor(const QColor &color);
-    QQuickWindow *quickWindow() const { return m_window; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;

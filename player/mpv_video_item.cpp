@@ -118,8 +118,8 @@ void MpvVideoItem::placePicture()
         return;
     // The item's share of the window, as margins around it; mpv fills them with the
     // window's colour.
-    const QRectF area = mapRectToScene(boundingRect()).intersected(QRectF(0, 0, m_window->width(), m_window->height()));
     const double w = m_window->width(), h = m_window->height();
+    const QRectF area = mapRectToScene(boundingRect()).intersected(QRectF(0, 0, w, h));
     const QMarginsF margins = area.isEmpty()
         ? QMarginsF()
         : QMarginsF(area.left() / w, area.top() / h, (w - area.right()) / w, (h - area.bottom()) / h);

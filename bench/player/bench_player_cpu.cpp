@@ -16,7 +16,6 @@
 
 namespace {
 
-
 double OwnCpuSeconds()
 {
     rusage usage{};
